@@ -1,0 +1,45 @@
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+namespace {
+struct CliRun {
+    int status;
+    QString out, err;
+};
+
+CliRun runCli(const QStringList& args, const QString& dataHome) {
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
+    env.insert(QStringLiteral("TEMP"), dataHome + QStringLiteral("/tmp"));
+    p.setProcessEnvironment(env);
+    p.start(qEnvironmentVariable("LEDRA_CLI"), args);
+    p.waitForFinished(120000);
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
+}
+}  // namespace
+
+TEST(CliInfo, CreatesTheDatabaseAndReportsItsState) {
+    if (qEnvironmentVariableIsEmpty("LEDRA_CLI")) GTEST_SKIP() << "LEDRA_CLI not set";
+    QTemporaryDir home;
+    const CliRun r = runCli({QStringLiteral("info")}, home.path());
+    ASSERT_EQ(r.status, 0) << r.err.toStdString();
+    const QString app = home.path() + QStringLiteral("/Quorvane/Ledra7/");
+    EXPECT_EQ(r.out, QStringLiteral("app_folder: %1\nsettings: %1LEDRAPRG.ini\ndatabase: %1ledradb.gdb\nrevision: 55\n"
+                                    "committees: 0\n").arg(app));
+    // A second run finds the same database.
+    EXPECT_EQ(runCli({QStringLiteral("info")}, home.path()).status, 0);
+}
+
+TEST(CliInfo, HelpListsCommandsAndUnknownCommandFails) {
+    if (qEnvironmentVariableIsEmpty("LEDRA_CLI")) GTEST_SKIP() << "LEDRA_CLI not set";
+    QTemporaryDir home;
+    const CliRun help = runCli({QStringLiteral("--help")}, home.path());
+    EXPECT_EQ(help.status, 0);
+    EXPECT_TRUE(help.out.contains(QStringLiteral("info")));
+    const CliRun bad = runCli({QStringLiteral("frobnicate")}, home.path());
+    EXPECT_NE(bad.status, 0);
+    EXPECT_TRUE(bad.err.contains(QStringLiteral("frobnicate")));
+}
