@@ -273,19 +273,18 @@ BEGIN
     DELETE FROM ORGS WHERE FILERID = :FILERID;
 END^
 
--- The trigger levels and the filing-due flag are set by the filing office's tools and restored
--- with the committee rows; nothing in this database derives from them, so there is no
--- trigger state of our own to clear.
+-- The trigger levels are kept up to date by the filing office's own tools, not by the program;
+-- clearing them makes a restored committee wait for fresh levels instead of showing stale ones.
 CREATE PROCEDURE CLEARALLTRIGGERS
 AS
 BEGIN
-    EXIT;
+    UPDATE ORGS SET TRIGGERLEVELPRIMARY = NULL, TRIGGERLEVELGENERAL = NULL;
 END^
 
 CREATE PROCEDURE CLEARTRIGGERS (FILERID VARCHAR(20))
 AS
 BEGIN
-    EXIT;
+    UPDATE ORGS SET TRIGGERLEVELPRIMARY = NULL, TRIGGERLEVELGENERAL = NULL WHERE FILERID = :FILERID;
 END^
 
 SET TERM ; ^

@@ -273,20 +273,22 @@ TEST(Database, StoredProceduresRemoveOnlyWhatTheyName) {
     struct Case {
         QString call;
         int orgs, names, transactions;  // rows left, of 2 committees with 1 name and 1 transaction each
+        int triggerLevels;              // committees still holding trigger levels
     };
     const Case cases[] = {
-        {QStringLiteral("Execute Procedure DeleteAll;"), 0, 0, 0},
-        {QStringLiteral("Execute Procedure DeleteTransFromFilerid('111-1111');"), 2, 2, 1},
-        {QStringLiteral("Execute Procedure DeleteFromFilerID('111-1111');"), 2, 1, 1},
-        {QStringLiteral("execute procedure DeleteFilerID('111-1111');"), 1, 1, 1},
-        {QStringLiteral("Execute Procedure ClearAllTriggers;"), 2, 2, 2},
-        {QStringLiteral("Execute Procedure ClearTriggers('111-1111');"), 2, 2, 2},
+        {QStringLiteral("Execute Procedure DeleteAll;"), 0, 0, 0, 0},
+        {QStringLiteral("Execute Procedure DeleteTransFromFilerid('111-1111');"), 2, 2, 1, 2},
+        {QStringLiteral("Execute Procedure DeleteFromFilerID('111-1111');"), 2, 1, 1, 2},
+        {QStringLiteral("execute procedure DeleteFilerID('111-1111');"), 1, 1, 1, 1},
+        {QStringLiteral("Execute Procedure ClearAllTriggers;"), 2, 2, 2, 0},
+        {QStringLiteral("Execute Procedure ClearTriggers('111-1111');"), 2, 2, 2, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.call.toStdString());
         TestEnv env;
         for (const QString& filer : {QStringLiteral("111-1111"), QStringLiteral("222-2222")}) {
             env.addCommittee(filer, QStringLiteral("C ") + filer);
+            env.exec(QStringLiteral("UPDATE ORGS SET TRIGGERLEVELPRIMARY = 500, TRIGGERLEVELGENERAL = 700 WHERE FILERID = '%1'").arg(filer));
             env.exec(QStringLiteral("INSERT INTO NAMELIST (FILERID, NAMEID, NAMETS, NAMETYPEID, NAME, ADDRESS1, CITY, STATE, ZIP, "
                                     "MODIFIED_DATE, MODIFIED_USER) VALUES ('%1', 1, CURRENT_TIMESTAMP, 1, 'N', 'A', 'C', 'AZ', "
                                     "'85701', CURRENT_TIMESTAMP, 'USER')").arg(filer));
@@ -299,6 +301,8 @@ TEST(Database, StoredProceduresRemoveOnlyWhatTheyName) {
         EXPECT_EQ(dm.queryValue(QStringLiteral("SELECT COUNT(*) FROM ORGS")).toInt(), c.orgs);
         EXPECT_EQ(dm.queryValue(QStringLiteral("SELECT COUNT(*) FROM NAMELIST")).toInt(), c.names);
         EXPECT_EQ(dm.queryValue(QStringLiteral("SELECT COUNT(*) FROM TRANSACT")).toInt(), c.transactions);
+        EXPECT_EQ(dm.queryValue(QStringLiteral("SELECT COUNT(*) FROM ORGS WHERE TRIGGERLEVELPRIMARY IS NOT NULL "
+                                               "AND TRIGGERLEVELGENERAL IS NOT NULL")).toInt(), c.triggerLevels);
     }
 }
 
