@@ -1,14 +1,51 @@
-#include <QApplication>
+#include <exception>
+#include <memory>
 
+#include "platform/document_opener.h"
 #include "platform/message_box_prompter.h"
+#include "platform/system_printer_list.h"
+#include "shell/frame_logic.h"
+#include "shell/ledra_application.h"
+#include "shell/main_form.h"
+#include "store/db_error.h"
 #include "store/tdm.h"
 
+namespace {
+// The work of the menu entries and the child windows of the other parts of the program is
+// attached here, once the main window exists.
+void wireFrame(TMainForm& form) { Q_UNUSED(form); }
+}  // namespace
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Campaign Finance"));
+    LedraApplication app(argc, argv);
+    QApplication::setApplicationName(kApplicationTitle);
     MessageBoxPrompter prompter;
-    Tdm dm(prompter);
-    if (!dm.open()) return 1;
-    dm.readPreferences();
-    return 0;
+    auto dm = std::make_unique<Tdm>(prompter);
+    app.setErrorHandler([&dm](const QString& message) {
+        if (dm) dm->reportAppException(message);
+    });
+    if (!dm->open()) return 1;
+
+    SystemPrinterList printers;
+    SystemDocumentOpener opener;
+    int result = 0;
+    {
+        std::unique_ptr<TMainForm> form;
+        try {
+            form = std::make_unique<TMainForm>(*dm, printers, opener);
+        } catch (const DbError& e) {
+            dm->reportAppException(e.message());
+            return 1;
+        } catch (const std::exception& e) {
+            dm->reportAppException(QString::fromUtf8(e.what()));
+            return 1;
+        }
+        if (form->startupFailed()) return 1;
+        wireFrame(*form);
+        form->show();
+        result = app.exec();
+    }
+    // The data module goes last: the main window's closing steps still use it.
+    dm.reset();
+    return result;
 }
