@@ -5,9 +5,9 @@
 #include <QVariant>
 #include <QtMath>
 
-#include "platform/prompter.h"
 #include "shell/opt_data.h"
 #include "store/db_error.h"
+#include "store/helpers.h"
 #include "store/sql_text.h"
 #include "store/tdm.h"
 
@@ -28,20 +28,11 @@ QSqlQuery runQuery(Tdm& dm, const QString& sql) {
 
 int intOrZero(const QVariant& v) { return v.isNull() ? 0 : v.toInt(); }
 
-// The term of an office in years: the step between a candidate's election years. A missing
-// office, an empty or a non-positive term counts as 2 (a non-positive step would never reach
-// the current cycle).
+// The step between a candidate's election years. A missing office, an empty or a non-positive
+// term counts as 2 (a non-positive step would never reach the current cycle).
 int officeTermOf(Tdm& dm, int officeId) {
-    if (officeId == 0) return 2;
-    try {
-        const QVariant term =
-            dm.queryValue(QStringLiteral("select OFFICETERM from OFFCODE where OFFICEID = %1").arg(officeId));
-        const int t = intOrZero(term);
-        return t > 0 ? t : 2;
-    } catch (const DbError& e) {
-        dm.prompter().error(QStringLiteral("LookupTerm: ") + e.message());
-        return 2;
-    }
+    const int term = LookupTerm(dm, officeId);
+    return term > 0 ? term : 2;
 }
 
 QDate firstBeginDate(Tdm& dm, int cycle) {
