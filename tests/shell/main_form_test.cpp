@@ -2,6 +2,7 @@
 #include <QCheckBox>
 #include <QFile>
 #include <QLabel>
+#include <QMenu>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -346,4 +347,41 @@ TEST_F(FrameTest, ExceptionsReachingTheEventLoopAreLoggedAndShown) {
     EXPECT_TRUE(env.prompter().saw(QStringLiteral("App Exception: lock conflict on no wait transaction")));
     const QString log = readFile(d.log().currentFileName());
     EXPECT_TRUE(log.contains(QStringLiteral("App Exception: lock conflict on no wait transaction")));
+}
+
+TEST_F(FrameTest, DeferredStartupRunsOnceFromTheEventQueueRepairBeforeUpdateCheck) {
+    quietStart();
+    QStringList steps;
+    auto form = makeForm();
+    form->setFilerIdRepair([&] { steps << QStringLiteral("repair"); });
+    form->setStartupUpdateCheck([&] { steps << QStringLiteral("update"); });
+    EXPECT_TRUE(steps.isEmpty());  // posted, not run during creation
+    QApplication::processEvents();
+    QApplication::processEvents();
+    EXPECT_EQ(steps, (QStringList{QStringLiteral("repair"), QStringLiteral("update")}));
+    EXPECT_TRUE(readFile(dm().log().currentFileName()).contains(QStringLiteral("Posting CheckforUpdates message.")));
+}
+
+TEST_F(FrameTest, WindowMenuListsAndClosesTheChildWindows) {
+    quietStart();
+    auto form = makeForm();
+    form->show();
+    auto* names = new QWidget;
+    names->setWindowTitle(QStringLiteral("Names List"));
+    auto* reg = new QWidget;
+    reg->setWindowTitle(QStringLiteral("Cash & Checking"));
+    form->addChildWindow(names, -1, TMainForm::kNamesListForm);
+    form->addChildWindow(reg, 100, TMainForm::kRegisterForm);
+    QMenu* window = form->menu(MenuId::kWindow);
+    ASSERT_NE(window, nullptr);
+    emit window->aboutToShow();
+    QStringList texts;
+    for (QAction* a : window->actions())
+        if (!a->isSeparator()) texts << a->text();
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("&Cascade"), QStringLiteral("&Tile"), QStringLiteral("Arrange &Icons"),
+                                  QStringLiteral("Close &All"), QStringLiteral("&1 Names List"),
+                                  QStringLiteral("&2 Cash && Checking")}));
+    EXPECT_EQ(form->findChildWindow(TMainForm::kRegisterForm, 100)->widget(), reg);
+    form->runCommand(MenuId::kCloseAll);
+    EXPECT_TRUE(form->childWindows().isEmpty());
 }
