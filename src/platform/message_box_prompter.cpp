@@ -2,7 +2,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QPushButton>
+
+#include "shell/question_form.h"
 
 namespace {
 QString defaultTitle(Prompter::Kind kind) {
@@ -57,22 +58,5 @@ Prompter::Answer MessageBoxPrompter::show(Kind kind, const QString& text, Button
 }
 
 int MessageBoxPrompter::question(const QString& text, int buttons) {
-    QMessageBox box(QApplication::activeWindow());
-    box.setIcon(QMessageBox::Question);
-    box.setWindowTitle(QStringLiteral("Question"));
-    box.setText(displayText(text));
-    QPushButton* yes = (buttons & QbYes) ? box.addButton(QStringLiteral("&Yes"), QMessageBox::YesRole) : nullptr;
-    QPushButton* no = (buttons & QbNo) ? box.addButton(QStringLiteral("&No"), QMessageBox::NoRole) : nullptr;
-    QPushButton* yesAll = (buttons & QbYesToAll) ? box.addButton(QStringLiteral("Yes to &All"), QMessageBox::YesRole) : nullptr;
-    QPushButton* noAll = (buttons & QbNoToAll) ? box.addButton(QStringLiteral("N&o to All"), QMessageBox::NoRole) : nullptr;
-    QPushButton* cancel = box.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
-    box.exec();
-    QAbstractButton* c = box.clickedButton();
-    if (c == nullptr) return QrYes;  // closed by its frame
-    if (c == yes) return QrYes;
-    if (c == no) return QrNo;
-    if (c == yesAll) return QrYesToAll;
-    if (c == noAll) return QrNoToAll;
-    if (c == cancel) return QrCancel;
-    return QrYes;
+    return TQuestionForm::ask(displayText(text), buttons, QApplication::activeWindow());
 }
