@@ -8,6 +8,7 @@
 #include <QSqlQuery>
 #include <QUuid>
 
+#include "committee/committee_record.h"
 #include "ledger/periods.h"
 #include "platform/app_paths.h"
 #include "platform/clock.h"
@@ -121,6 +122,15 @@ bool Tdm::open() {
 }
 
 QString Tdm::currentFilerId() const { return opt_->LastOrg.trimmed(); }
+
+CommitteeTable& Tdm::orgs() {
+    if (!orgs_) {
+        auto table = std::make_unique<CommitteeTable>(*this);
+        table->reload();
+        orgs_ = std::move(table);
+    }
+    return *orgs_;
+}
 
 void Tdm::execSql(const QString& sql) {
     QSqlQuery q(db_);

@@ -9,6 +9,7 @@
 
 #include "store/log.h"
 
+class CommitteeTable;
 class IniFile;
 class Prompter;
 class TOptData;
@@ -58,6 +59,9 @@ public:
 
     // The open committee's filer ID (trimmed), empty when none is open.
     QString currentFilerId() const;
+    // Every committee (ORGS), read on first use; the open committee's fields are read from it.
+    // The first read throws DbError when it fails.
+    CommitteeTable& orgs();
 
     // Runs one statement; a failure throws DbError with the engine's message.
     void execSql(const QString& sql);
@@ -96,4 +100,5 @@ private:
     QDateTime changeCutoff_;
     bool debugMode_ = false;
     bool closingForUpdate_ = false;
+    std::unique_ptr<CommitteeTable> orgs_;
 };
