@@ -43,50 +43,63 @@ QString digitsOf(const QString& s) {
 
 void playSystemBeep() { QApplication::beep(); }
 
-// Fills a page's grid: a label in one column, its field in the next, several pairs to a row.
+// Fills a page: a label in the first column, its field beside it; further pairs of a row follow
+// the first field in the same line.
 class Grid {
 public:
-    explicit Grid(QWidget* page) : layout_(new QGridLayout(page)) {}
-    explicit Grid(QGroupBox* box) : layout_(new QGridLayout(box)) {}
+    explicit Grid(QWidget* page) : layout_(new QGridLayout(page)) { layout_->setColumnStretch(1, 1); }
+    explicit Grid(QGroupBox* box) : layout_(new QGridLayout(box)) { layout_->setColumnStretch(1, 1); }
 
-    // One pair on a row of its own, the field spanning the rest of the row.
+    // One field (and a note after it) on a row of its own.
     Grid& row(const QString& label, QWidget* field, QWidget* after = nullptr) {
-        addPair(label, field, 0, after ? 3 : 5);
-        if (after) layout_->addWidget(after, row_, 4, 1, 2);
-        ++row_;
-        return *this;
-    }
-    // Several pairs side by side.
-    Grid& pairs(const QList<std::pair<QString, QWidget*>>& items) {
-        int col = 0;
-        for (const auto& [label, field] : items) {
-            addPair(label, field, col, 1);
-            col += 2;
+        if (!after) {
+            layout_->addWidget(labelFor(label, field), row_, 0);
+            layout_->addWidget(field, row_++, 1);
+            return *this;
         }
-        ++row_;
+        return pairs({{label, field}}, after);
+    }
+    // Several pairs side by side; fields of a fixed width keep it, the others share the rest.
+    Grid& pairs(const QList<std::pair<QString, QWidget*>>& items, QWidget* after = nullptr) {
+        auto* line = new QHBoxLayout;
+        bool stretches = false;
+        for (int i = 0; i < items.size(); ++i) {
+            const auto& [label, field] = items[i];
+            if (i == 0) layout_->addWidget(labelFor(label, field), row_, 0);
+            else {
+                line->addSpacing(8);
+                line->addWidget(labelFor(label, field));
+            }
+            const bool fixed = field->maximumWidth() < QWIDGETSIZE_MAX;
+            line->addWidget(field, fixed ? 0 : 1);
+            stretches = stretches || !fixed;
+        }
+        if (after) line->addWidget(after);
+        if (!stretches) line->addStretch(1);
+        layout_->addLayout(line, row_++, 1);
         return *this;
     }
     Grid& widget(QWidget* w) {
-        layout_->addWidget(w, row_++, 0, 1, 6);
+        layout_->addWidget(w, row_++, 0, 1, 2);
         return *this;
     }
-    void stretch() {
-        layout_->setRowStretch(row_, 1);
-        layout_->setColumnStretch(1, 1);
-    }
-    QGridLayout* layout() const { return layout_; }
+    void stretch() { layout_->setRowStretch(row_, 1); }
 
 private:
-    void addPair(const QString& label, QWidget* field, int col, int span) {
-        auto* l = new QLabel(label);
+    static QLabel* labelFor(const QString& text, QWidget* field) {
+        auto* l = new QLabel(text);
         l->setBuddy(field);
-        layout_->addWidget(l, row_, col);
-        layout_->addWidget(field, row_, col + 1, 1, span);
+        return l;
     }
 
     QGridLayout* layout_;
     int row_ = 0;
 };
+
+// Wide enough for the longest value the mask lets through.
+void fixWidthFor(QWidget* w, const QString& sample) {
+    w->setFixedWidth(w->fontMetrics().horizontalAdvance(sample) + 24);
+}
 
 QList<std::pair<int, QString>> pairsOf(const QList<CommitteeLists::Item>& items) {
     QList<std::pair<int, QString>> out;
@@ -157,6 +170,7 @@ void TCommitteeInfoForm::buildPages() {
         auto* filerId = textEdit(QStringLiteral("FILERID"), false);
         filerId->setToolTip(QStringLiteral("FilerID - include any dashes"));
         filerId->setStatusTip(filerId->toolTip());
+        fixWidthFor(filerId, QStringLiteral("000-0000-0000"));
         auto* type = lookupCombo(QStringLiteral("COMMITTEETYPEID"), types_, false);
         type->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         g.pairs({{QStringLiteral("Filer ID #"), filerId}, {QStringLiteral("Type"), type}});
@@ -169,7 +183,6 @@ void TCommitteeInfoForm::buildPages() {
             b.row(QStringLiteral("&City"), textEdit(prefix + QStringLiteral("CITY"), true));
             b.pairs({{QStringLiteral("&St"), stateCombo(prefix + QStringLiteral("STATE"))},
                      {QStringLiteral("&Zip"), zipEdit(prefix + QStringLiteral("ZIP"))}});
-            b.layout()->setColumnStretch(1, 1);
             return box;
         };
         auto* boxes = new QWidget;
@@ -280,7 +293,7 @@ QLineEdit* TCommitteeInfoForm::zipEdit(const QString& column) {
     auto* e = new QLineEdit;
     // Five digits, then four more if wanted; the dash is shown, never stored.
     e->setInputMask(QStringLiteral("99999-0000;_"));
-    e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("00000-00000")) + 16);
+    fixWidthFor(e, QStringLiteral("00000-0000"));
     bind(column, Kind::Zip, e);
     const Binding b = bindings_.last();
     connect(e, &QLineEdit::textEdited, this, [this, b] { write(b); });
@@ -291,7 +304,7 @@ QLineEdit* TCommitteeInfoForm::phoneEdit(const QString& column) {
     auto* e = new QLineEdit;
     // The punctuation is shown, only the ten digits are stored.
     e->setInputMask(QStringLiteral("(000)000-0000;_"));
-    e->setMaximumWidth(e->fontMetrics().horizontalAdvance(QStringLiteral("(000)000-00000")) + 16);
+    fixWidthFor(e, QStringLiteral("(000)000-0000"));
     bind(column, Kind::Phone, e);
     const Binding b = bindings_.last();
     connect(e, &QLineEdit::textEdited, this, [this, b] { write(b); });
@@ -302,6 +315,7 @@ QComboBox* TCommitteeInfoForm::stateCombo(const QString& column) {
     auto* c = new QComboBox;
     c->addItem(QString());
     c->addItems(states_);
+    c->setFixedWidth(c->sizeHint().width());
     bind(column, Kind::State, c);
     const Binding b = bindings_.last();
     connect(c, &QComboBox::currentIndexChanged, this, [this, b] { write(b); });
@@ -325,6 +339,7 @@ QComboBox* TCommitteeInfoForm::yearCombo(const QString& column) {
     c->setInsertPolicy(QComboBox::NoInsert);
     c->lineEdit()->setValidator(new QIntValidator(1, 9999, c));
     for (int y : CommitteeLists::electionYears()) c->addItem(QString::number(y));
+    c->setFixedWidth(c->sizeHint().width() + 16);
     bind(column, Kind::Year, c);
     const Binding b = bindings_.last();
     connect(c, &QComboBox::currentTextChanged, this, [this, b] { write(b); });
