@@ -10,6 +10,8 @@ void printMessage(Prompter::Kind kind, const QString& text) {
         case Prompter::Kind::Warning: prefix = "Warning: "; break;
         default: break;
     }
+    // A message that already says it is an error needs no second label.
+    if (text.startsWith(QLatin1String("Error"), Qt::CaseInsensitive)) prefix = "";
     QString flat = text;
     flat.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     std::fprintf(stderr, "%s%s\n", prefix, flat.toLocal8Bit().constData());

@@ -13,7 +13,10 @@ public:
         : message_(message), nativeCode_(nativeCode), utf8_(message.toStdString()) {}
     static DbError fromSql(const QSqlError& e) {
         QString text = e.databaseText().trimmed();
+        if (text.isEmpty()) text = e.driverText().trimmed();
         if (text.isEmpty()) text = e.text().trimmed();
+        // A closed or lost connection may come without any text.
+        if (text.isEmpty()) text = QStringLiteral("The database connection is not open.");
         return DbError(text, e.nativeErrorCode());
     }
 

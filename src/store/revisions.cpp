@@ -151,16 +151,11 @@ QStringList limitsOf(int cycle) {
     QStringList out{QStringLiteral("DELETE FROM LIMITS WHERE CYCLE IN (%1)").arg(cycle)};
     for (const LimitRow& l : kLimits) {
         if (l.cycle != cycle) continue;
-        out << QStringLiteral("INSERT INTO LIMITS VALUES (%1, %2, %3, '%4', %5, %6, %7, %8, %9, %10)")
-                   .arg(l.cycle)
-                   .arg(l.type)
-                   .arg(SqlQuote(str(l.description)), str(l.revised))
-                   .arg(l.local)
-                   .arg(l.statewide)
-                   .arg(SqlQuote(str(l.statutes)))
-                   .arg(l.leg)
-                   .arg(l.ccecLeg)
-                   .arg(l.ccecStatewide);
+        const auto n = [](int v) { return QString::number(v); };
+        out << QStringLiteral("INSERT INTO LIMITS VALUES (%1, %2, %3, '%4', %5, %6, %7, %8, %9, ")
+                       .arg(n(l.cycle), n(l.type), SqlQuote(str(l.description)), str(l.revised), n(l.local),
+                            n(l.statewide), SqlQuote(str(l.statutes)), n(l.leg), n(l.ccecLeg)) +
+                   n(l.ccecStatewide) + QLatin1Char(')');
     }
     return out;
 }
@@ -358,7 +353,8 @@ QStringList buildOfficeRefresh() {
     QStringList out{QStringLiteral("DELETE FROM OFFCODE WHERE OFFICEID >= 5000")};
     for (const auto& [officeId, name] : offices) {
         const int term = (officeId >= 5701 && officeId <= 5708) ? 4 : 2;
-        out << QStringLiteral("INSERT INTO OFFCODE VALUES (2010, %1, %2,  %3,0,0,0,11)").arg(officeId).arg(SqlQuote(name)).arg(term);
+        out << QStringLiteral("INSERT INTO OFFCODE VALUES (2010, %1, %2,  %3,0,0,0,11)")
+                   .arg(QString::number(officeId), SqlQuote(name), QString::number(term));
     }
     return out;
 }

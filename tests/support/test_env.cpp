@@ -118,7 +118,5 @@ void TestEnv::addCommittee(const QString& filerId, const QString& name, int type
     exec(QStringLiteral("INSERT INTO ORGS (FILERID, COMMITTEETYPEID, NAME, ADDRESS1, CITY, STATE, ZIP, CHNAME, "
                         "TRNAME, MODIFIED_DATE, MODIFIED_USER, DELETED) VALUES (%1, %2, %3, '1 MAIN ST', 'TUCSON', "
                         "'AZ', '85701', 'CHAIR', 'TREASURER', CURRENT_TIMESTAMP, 'USER', 'F')")
-             .arg(SqlQuote(filerId))
-             .arg(type)
-             .arg(SqlQuote(name)));
+             .arg(SqlQuote(filerId), QString::number(type), SqlQuote(name)));
 }
