@@ -1,6 +1,8 @@
 #include <exception>
 #include <memory>
 
+#include "limits/campaign_limits_form.h"
+#include "limits/checkup_results_form.h"
 #include "platform/document_opener.h"
 #include "platform/message_box_prompter.h"
 #include "platform/system_printer_list.h"
@@ -13,7 +15,12 @@
 namespace {
 // The work of the menu entries and the child windows of the other parts of the program is
 // attached here, once the main window exists.
-void wireFrame(TMainForm& form) { Q_UNUSED(form); }
+void wireFrame(TMainForm& form, Tdm& dm) {
+    form.setCommandHandler(QStringLiteral("file.actions.limitCheck"),
+                           [&form, &dm] { TCheckupResultsForm::run(dm, false, &form); });
+    form.setCommandHandler(QStringLiteral("lists.campaignLimits"), [&form, &dm] { TCampaignLimitsForm::run(dm, &form); });
+    form.setCloseLimitCheck([&form, &dm] { TCheckupResultsForm::run(dm, true, &form); });
+}
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -41,7 +48,7 @@ int main(int argc, char** argv) {
             return 1;
         }
         if (form->startupFailed()) return 1;
-        wireFrame(*form);
+        wireFrame(*form, *dm);
         form->show();
         result = app.exec();
     }
