@@ -1,25 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <QProcess>
 #include <QTemporaryDir>
 
-namespace {
-struct CliRun {
-    int status;
-    QString out, err;
-};
+#include "support/cli_runner.h"
 
-CliRun runCli(const QStringList& args, const QString& dataHome) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
-    env.insert(QStringLiteral("TEMP"), dataHome + QStringLiteral("/tmp"));
-    p.setProcessEnvironment(env);
-    p.start(qEnvironmentVariable("LEDRA_CLI"), args);
-    p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()), QString::fromUtf8(p.readAllStandardError())};
-}
-}  // namespace
 
 TEST(CliInfo, CreatesTheDatabaseAndReportsItsState) {
     if (qEnvironmentVariableIsEmpty("LEDRA_CLI")) GTEST_SKIP() << "LEDRA_CLI not set";

@@ -11,6 +11,7 @@
 #include "shell/opt_data.h"
 #include "store/sql_text.h"
 #include "store/version_info.h"
+#include "support/cli_runner.h"
 #include "support/test_env.h"
 
 using namespace BackupFormat;
@@ -800,24 +801,6 @@ TEST(BackupRestoreTest, AFailedBackupKeepsTheEarlierFile) {
     EXPECT_EQ(dm.opt().BackupFile, nowhere);
 }
 
-namespace {
-struct CliRun {
-    int status;
-    QString out, err;
-};
-
-CliRun runCli(const QStringList& args, const QString& dataHome) {
-    QProcess p;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("XDG_DATA_HOME"), dataHome);
-    env.insert(QStringLiteral("TEMP"), dataHome + QStringLiteral("/tmp"));
-    p.setProcessEnvironment(env);
-    p.start(qEnvironmentVariable("LEDRA_CLI"), args);
-    p.waitForFinished(120000);
-    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-            QString::fromUtf8(p.readAllStandardError())};
-}
-}  // namespace
 
 TEST(BackupCliTest, RestoreOfABrokenFileFailsAndKeepsTheData) {
     if (qEnvironmentVariableIsEmpty("LEDRA_CLI")) GTEST_SKIP() << "LEDRA_CLI not set";
