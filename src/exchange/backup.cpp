@@ -75,7 +75,7 @@ QList<Column> TableColumns(QSqlDatabase& db, const QString& table) {
     q.setForwardOnly(true);
     const QString sql = QStringLiteral(
                             "SELECT TRIM(rf.RDB$FIELD_NAME), f.RDB$FIELD_TYPE, f.RDB$FIELD_SCALE, "
-                            "COALESCE(rf.RDB$NULL_FLAG, f.RDB$NULL_FLAG, 0) "
+                            "COALESCE(rf.RDB$NULL_FLAG, f.RDB$NULL_FLAG, 0), COALESCE(f.RDB$CHARACTER_LENGTH, 0) "
                             "FROM RDB$RELATION_FIELDS rf JOIN RDB$FIELDS f ON f.RDB$FIELD_NAME = "
                             "rf.RDB$FIELD_SOURCE "
                             "WHERE rf.RDB$RELATION_NAME = %1 ORDER BY rf.RDB$FIELD_POSITION")
@@ -88,6 +88,7 @@ QList<Column> TableColumns(QSqlDatabase& db, const QString& table) {
         const int type = q.value(1).toInt();
         const int scale = q.value(2).toInt();
         c.required = q.value(3).toInt() != 0;
+        c.length = q.value(4).toInt();
         switch (type) {
             case 7:
                 c.kind = scale < 0 ? ColumnKind::Float : ColumnKind::Integer;
@@ -208,7 +209,10 @@ bool ParseValue(const QString& text, const Column& column, QVariant* value, QStr
         case ColumnKind::Text:
         case ColumnKind::FixedText:
             if (text.isEmpty())
-                *value = column.required ? QVariant(kMissingValue) : NullValue(column.kind);
+                // A narrow column gets as much of the marker as it holds, so the row still loads.
+                *value = column.required ? QVariant(column.length > 0 ? kMissingValue.left(column.length)
+                                                                      : kMissingValue)
+                                         : NullValue(column.kind);
             else
                 *value = text;
             return true;

@@ -56,6 +56,7 @@ struct Column {
     ColumnKind kind = ColumnKind::Text;
     bool required = false;
     int bytes = 0;  // integer columns: 2, 4 or 8
+    int length = 0;  // text columns: characters, 0 unknown
 };
 
 // The columns of a table in table order, read from the database's catalogue. Throws DbError.

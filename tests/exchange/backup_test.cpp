@@ -305,6 +305,7 @@ TEST(BackupFormatTest, ParsingConvertsOrExplains) {
     const Column small{QStringLiteral("CANDYEAR"), ColumnKind::Integer, false, 2};
     const Column amount{QStringLiteral("AMOUNT"), ColumnKind::Float, true};
     const Column date{QStringLiteral("EVENTDATE"), ColumnKind::DateTime, false};
+    const Column narrow{QStringLiteral("STATE"), ColumnKind::Text, true, 0, 2};
     struct Case {
         Column column;
         QString text;
@@ -313,6 +314,7 @@ TEST(BackupFormatTest, ParsingConvertsOrExplains) {
     };
     const QList<Case> cases = {
         {text, QString(), kMissingValue, {}},
+        {narrow, QString(), QStringLiteral("<m"), {}},  // the marker must fit, or the row is refused
         {optionalText, QString(), {}, {}},
         {text, QStringLiteral("O'BRIEN"), QStringLiteral("O'BRIEN"), {}},
         {integer, QStringLiteral("-42"), qlonglong(-42), {}},
