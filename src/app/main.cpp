@@ -3,6 +3,7 @@
 
 #include "limits/campaign_limits_form.h"
 #include "limits/checkup_results_form.h"
+#include "names/names_list_form.h"
 #include "platform/document_opener.h"
 #include "platform/message_box_prompter.h"
 #include "platform/system_printer_list.h"
@@ -20,6 +21,7 @@ void wireFrame(TMainForm& form, Tdm& dm) {
                            [&form, &dm] { TCheckupResultsForm::run(dm, false, &form); });
     form.setCommandHandler(QStringLiteral("lists.campaignLimits"), [&form, &dm] { TCampaignLimitsForm::run(dm, &form); });
     form.setCloseLimitCheck([&form, &dm] { TCheckupResultsForm::run(dm, true, &form); });
+    RegisterNamesWindows(form, dm);
 }
 }  // namespace
 
