@@ -1,6 +1,7 @@
 #include <exception>
 #include <memory>
 
+#include "ledger/mtype_transaction_form.h"
 #include "limits/campaign_limits_form.h"
 #include "limits/checkup_results_form.h"
 #include "names/names_list_form.h"
@@ -22,6 +23,7 @@ void wireFrame(TMainForm& form, Tdm& dm) {
     form.setCommandHandler(QStringLiteral("lists.campaignLimits"), [&form, &dm] { TCampaignLimitsForm::run(dm, &form); });
     form.setCloseLimitCheck([&form, &dm] { TCheckupResultsForm::run(dm, true, &form); });
     RegisterNamesWindows(form, dm);
+    RegisterTransactionEntry(form, dm);
 }
 }  // namespace
 
