@@ -18,6 +18,7 @@
 #include <QStandardItemModel>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "names/add_name_from_list.h"
 #include "platform/prompter.h"
@@ -30,7 +31,6 @@ namespace {
 
 const QString kQuitQuestion = QStringLiteral("Data has been modified.  Do you want to quit without saving your changes?");
 const QString kRowGone = QStringLiteral("The transaction is no longer in the database.");
-constexpr int kNameIdRole = Qt::UserRole + 1;
 
 // Wide enough for `chars` typical characters of the field's font.
 void fitWidth(QWidget* w, int chars) {
@@ -153,6 +153,11 @@ void TMTypeTransactionForm::build() {
         Currency amount;
         if (!Currency::parse(text, &amount)) amount = Currency();
         entry_.row().amount = amount;
+    });
+    connect(edtAmount_, &QLineEdit::editingFinished, this, [this] {
+        // Shown with its cents once typed; the value itself is unchanged.
+        Currency amount;
+        if (Currency::parse(edtAmount_->text(), &amount)) edtAmount_->setText(amount.toPlainString());
     });
     auto* dateLine = new QHBoxLayout;
     dateLine->addWidget(edtDate_);
@@ -312,6 +317,10 @@ QComboBox* TMTypeTransactionForm::makeLookup(Lookup& lookup) {
     box->setView(view);
     box->setModel(lookup.model);
     box->setModelColumn(0);
+    // The name takes the room, the type keeps to the right.
+    view->header()->setStretchLastSection(false);
+    view->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    view->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     auto* completer = new QCompleter(lookup.model, box);
     completer->setCompletionColumn(0);
     completer->setCaseSensitivity(Qt::CaseInsensitive);
@@ -336,16 +345,18 @@ void TMTypeTransactionForm::fillLookup(Lookup& lookup) {
     const QString text = lookup.box->currentText();
     lookup.model->removeRows(0, lookup.model->rowCount());
     for (const EntryName& n : lookup.names) {
-        auto* name = new QStandardItem(n.name);
-        name->setData(n.nameId, kNameIdRole);
-        auto* type = new QStandardItem(n.nameType);
-        type->setData(n.nameId, kNameIdRole);
-        lookup.model->appendRow({name, type});
+        // Rows follow lookup.names, so that a row's index is its name's.
+        lookup.model->appendRow({new QStandardItem(n.name), new QStandardItem(n.nameType)});
     }
     if (auto* view = qobject_cast<QTreeView*>(lookup.box->view())) {
-        view->resizeColumnToContents(0);
-        view->resizeColumnToContents(1);
-        view->setMinimumWidth(view->columnWidth(0) + view->columnWidth(1) + 24);
+        const QFontMetrics fm = view->fontMetrics();
+        int nameWidth = 0;
+        int typeWidth = 0;
+        for (const EntryName& n : lookup.names) {
+            nameWidth = std::max(nameWidth, fm.horizontalAdvance(n.name));
+            typeWidth = std::max(typeWidth, fm.horizontalAdvance(n.nameType));
+        }
+        view->setMinimumWidth(nameWidth + typeWidth + fm.horizontalAdvance(QStringLiteral("MMMMM")));
     }
     lookup.box->setCurrentIndex(-1);
     lookup.box->setEditText(text);
@@ -421,10 +432,17 @@ void TMTypeTransactionForm::runLookup(Lookup& lookup) {
         } catch (const DbError& e) {
             dm_.prompter().error(e.message());
         }
-        showLookupName(lookup, nameId);
-        entry_.row().*lookup.field = nameId;
+        // A name of a type the kind does not offer (chosen in the type window) stays out of the row.
+        const bool offered = std::any_of(lookup.names.cbegin(), lookup.names.cend(),
+                                         [nameId](const EntryName& n) { return n.nameId == nameId; });
+        if (offered) {
+            showLookupName(lookup, nameId);
+            entry_.row().*lookup.field = nameId;
+        }
     }
     inLookup_ = false;
+    // Back from the windows of the look-up: not every desktop gives the activation back by itself.
+    activateWindow();
     lookup.box->setFocus(Qt::OtherFocusReason);
 }
 

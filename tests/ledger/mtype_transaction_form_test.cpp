@@ -384,6 +384,26 @@ TEST_F(EntryFormTest, ANewNameOfATransferAsksForItsTypeFirst) {
     EXPECT_EQ(f.cbxName()->currentText(), QStringLiteral("COUNTY PARTY"));
 }
 
+TEST_F(EntryFormTest, ANewNameOfATypeTheKindDoesNotOfferIsNotTaken) {
+    TMTypeTransactionForm f(*dm, 24);
+    showActive(f);
+    ModalDriver driver([&](QWidget* w) {
+        if (auto* types = qobject_cast<TSelectNameTypeForm*>(w)) {
+            types->setSelectedType(1);  // an individual: no committee to transfer from
+            types->btnOk()->click();
+            return true;
+        }
+        return storeNewName(w);
+    });
+    typeInto(f.cbxName(), QStringLiteral("DOE, JANE"));
+    tabOut(f.cbxName());
+    EXPECT_EQ(driver.seen, (QStringList{QStringLiteral("TSelectNameTypeForm"), QStringLiteral("TNameEntryForm")}));
+    EXPECT_EQ(env.value(QStringLiteral("SELECT NAMETYPEID FROM NAMELIST WHERE NAME = 'DOE, JANE'")).toInt(), 1);
+    EXPECT_FALSE(f.entry().row().nameId.has_value());
+    EXPECT_EQ(f.cbxName()->currentText(), QStringLiteral("DOE, JANE"));
+    EXPECT_EQ(f.cbxName()->count(), 2);  // BUILDERS PAC, JONES FOR COUNCIL
+}
+
 TEST_F(EntryFormTest, ANameNotAddedLeavesTheRowWithoutOne) {
     TMTypeTransactionForm f(*dm, 0);
     showActive(f);
