@@ -8,6 +8,7 @@
 #include "platform/document_opener.h"
 #include "platform/message_box_prompter.h"
 #include "platform/system_printer_list.h"
+#include "shell/committee_commands_ui.h"
 #include "shell/frame_logic.h"
 #include "shell/ledra_application.h"
 #include "shell/main_form.h"
@@ -22,6 +23,7 @@ void wireFrame(TMainForm& form, Tdm& dm) {
                            [&form, &dm] { TCheckupResultsForm::run(dm, false, &form); });
     form.setCommandHandler(QStringLiteral("lists.campaignLimits"), [&form, &dm] { TCampaignLimitsForm::run(dm, &form); });
     form.setCloseLimitCheck([&form, &dm] { TCheckupResultsForm::run(dm, true, &form); });
+    RegisterCommitteeCommands(form, dm);
     RegisterNamesWindows(form, dm);
     RegisterTransactionEntry(form, dm);
 }
