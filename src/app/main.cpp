@@ -1,14 +1,17 @@
 #include <exception>
 #include <memory>
 
+#include "ledger/posting.h"
 #include "ledger/mtype_transaction_form.h"
 #include "limits/campaign_limits_form.h"
 #include "limits/checkup_results_form.h"
 #include "names/names_list_form.h"
 #include "platform/document_opener.h"
 #include "platform/message_box_prompter.h"
+#include "platform/sounds.h"
 #include "platform/system_printer_list.h"
 #include "shell/committee_commands_ui.h"
+#include "shell/db_error_browser_form.h"
 #include "shell/frame_logic.h"
 #include "shell/ledra_application.h"
 #include "shell/main_form.h"
@@ -19,6 +22,15 @@ namespace {
 // The work of the menu entries and the child windows of the other parts of the program is
 // attached here, once the main window exists.
 void wireFrame(TMainForm& form, Tdm& dm) {
+    // A refused post shows the engine's entries, then the poster's own message; the program goes
+    // on so that the person can correct the row instead of losing it.
+    SetEngineErrorHandler([&form](const DbError& e) {
+        QList<DbErrorEntry> entries;
+        for (const QString& line : e.message().split(QLatin1Char('\n'), Qt::SkipEmptyParts))
+            entries.append({line.trimmed(), QStringLiteral("Engine"), e.nativeCode(), QString(), e.nativeCode()});
+        TDbErrorBrowserForm browser(entries, &form);
+        browser.exec();
+    });
     form.setCommandHandler(QStringLiteral("file.actions.limitCheck"),
                            [&form, &dm] { TCheckupResultsForm::run(dm, false, &form); });
     form.setCommandHandler(QStringLiteral("lists.campaignLimits"), [&form, &dm] { TCampaignLimitsForm::run(dm, &form); });
@@ -32,6 +44,7 @@ void wireFrame(TMainForm& form, Tdm& dm) {
 int main(int argc, char** argv) {
     LedraApplication app(argc, argv);
     QApplication::setApplicationName(kApplicationTitle);
+    Sounds::setSystemBeep(&QApplication::beep);
     MessageBoxPrompter prompter;
     auto dm = std::make_unique<Tdm>(prompter);
     app.setErrorHandler([&dm](const QString& message) {
