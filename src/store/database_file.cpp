@@ -2,6 +2,9 @@
 
 #include <ibase.h>
 
+#include <cstdio>
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -57,11 +60,17 @@ void DatabaseFile::prepareEmbeddedEngine(const QString& folder) {
         const QString link = dir.filePath(fi.fileName());
         if (!QFileInfo(link).isSymLink() && !QFileInfo::exists(link)) QFile::link(fi.absoluteFilePath(), link);
     }
-    QFile conf(dir.filePath(QStringLiteral("firebird.conf")));
+    // Written whole and renamed into place: several processes may start at once and the engine
+    // must never read a half-written file.
+    const QString confPath = dir.filePath(QStringLiteral("firebird.conf"));
+    const QString tempPath = confPath + QStringLiteral(".") + QString::number(QCoreApplication::applicationPid());
+    QFile conf(tempPath);
     if (conf.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         conf.write("# Written by Ledra: lets several of its processes open one database file.\n"
                    "ServerMode = SuperClassic\n");
         conf.close();
+        if (::rename(QFile::encodeName(tempPath).constData(), QFile::encodeName(confPath).constData()) != 0)
+            QFile::remove(tempPath);
     }
     qputenv("FIREBIRD", QDir::cleanPath(dir.absolutePath()).toLocal8Bit());
 }
