@@ -12,34 +12,18 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
-#include <QValidator>
 
 #include "committee/committee_record.h"
 #include "platform/prompter.h"
+#include "shell/entry_fields_ui.h"
 #include "shell/opt_data.h"
 #include "store/db_error.h"
+#include "store/entry_rules.h"
 #include "store/tdm.h"
 
 namespace {
 
 const QString kNameNote = QStringLiteral("(Last, First MI)");
-
-// Turns letters into capitals as they are typed (or pasted).
-class UpperCaseValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        input = input.toUpper();
-        return Acceptable;
-    }
-};
-
-QString digitsOf(const QString& s) {
-    QString out;
-    for (const QChar c : s)
-        if (c.isDigit()) out += c;
-    return out;
-}
 
 void playSystemBeep() { QApplication::beep(); }
 
@@ -53,7 +37,7 @@ public:
     // One field (and a note after it) on a row of its own.
     Grid& row(const QString& label, QWidget* field, QWidget* after = nullptr) {
         if (!after) {
-            layout_->addWidget(labelFor(label, field), row_, 0);
+            layout_->addWidget(BuddyLabel(label, field), row_, 0);
             layout_->addWidget(field, row_++, 1);
             return *this;
         }
@@ -61,22 +45,7 @@ public:
     }
     // Several pairs side by side; fields of a fixed width keep it, the others share the rest.
     Grid& pairs(const QList<std::pair<QString, QWidget*>>& items, QWidget* after = nullptr) {
-        auto* line = new QHBoxLayout;
-        bool stretches = false;
-        for (int i = 0; i < items.size(); ++i) {
-            const auto& [label, field] = items[i];
-            if (i == 0) layout_->addWidget(labelFor(label, field), row_, 0);
-            else {
-                line->addSpacing(8);
-                line->addWidget(labelFor(label, field));
-            }
-            const bool fixed = field->maximumWidth() < QWIDGETSIZE_MAX;
-            line->addWidget(field, fixed ? 0 : 1);
-            stretches = stretches || !fixed;
-        }
-        if (after) line->addWidget(after);
-        if (!stretches) line->addStretch(1);
-        layout_->addLayout(line, row_++, 1);
+        AddFieldLine(layout_, row_++, items, after, 8);
         return *this;
     }
     Grid& widget(QWidget* w) {
@@ -86,20 +55,9 @@ public:
     void stretch() { layout_->setRowStretch(row_, 1); }
 
 private:
-    static QLabel* labelFor(const QString& text, QWidget* field) {
-        auto* l = new QLabel(text);
-        l->setBuddy(field);
-        return l;
-    }
-
     QGridLayout* layout_;
     int row_ = 0;
 };
-
-// Wide enough for the longest value the mask lets through.
-void fixWidthFor(QWidget* w, const QString& sample) {
-    w->setFixedWidth(w->fontMetrics().horizontalAdvance(sample) + 24);
-}
 
 QList<std::pair<int, QString>> pairsOf(const QList<CommitteeLists::Item>& items) {
     QList<std::pair<int, QString>> out;
@@ -170,7 +128,7 @@ void TCommitteeInfoForm::buildPages() {
         auto* filerId = textEdit(QStringLiteral("FILERID"), false);
         filerId->setToolTip(QStringLiteral("FilerID - include any dashes"));
         filerId->setStatusTip(filerId->toolTip());
-        fixWidthFor(filerId, QStringLiteral("000-0000-0000"));
+        FixWidthFor(filerId, QStringLiteral("000-0000-0000"));
         auto* type = lookupCombo(QStringLiteral("COMMITTEETYPEID"), types_, false);
         type->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         g.pairs({{QStringLiteral("Filer ID #"), filerId}, {QStringLiteral("Type"), type}});
@@ -293,7 +251,7 @@ QLineEdit* TCommitteeInfoForm::zipEdit(const QString& column) {
     auto* e = new QLineEdit;
     // Five digits, then four more if wanted; the dash is shown, never stored.
     e->setInputMask(QStringLiteral("99999-0000;_"));
-    fixWidthFor(e, QStringLiteral("00000-0000"));
+    FixWidthFor(e, QStringLiteral("00000-0000"));
     bind(column, Kind::Zip, e);
     const Binding b = bindings_.last();
     connect(e, &QLineEdit::textEdited, this, [this, b] { write(b); });
@@ -304,7 +262,7 @@ QLineEdit* TCommitteeInfoForm::phoneEdit(const QString& column) {
     auto* e = new QLineEdit;
     // The punctuation is shown, only the ten digits are stored.
     e->setInputMask(QStringLiteral("(000)000-0000;_"));
-    fixWidthFor(e, QStringLiteral("(000)000-0000"));
+    FixWidthFor(e, QStringLiteral("(000)000-0000"));
     bind(column, Kind::Phone, e);
     const Binding b = bindings_.last();
     connect(e, &QLineEdit::textEdited, this, [this, b] { write(b); });
@@ -382,17 +340,9 @@ void TCommitteeInfoForm::loadValues() {
             c->setCurrentIndex(v.isNull() ? (c->itemData(0).isValid() ? -1 : 0) : c->findData(v.toInt()));
             break;
         }
-        case Kind::Year: {
-            auto* c = static_cast<QComboBox*>(b.widget);
-            const QString s = v.isNull() ? QString() : QString::number(v.toInt());
-            const int i = c->findText(s);
-            if (i >= 0) c->setCurrentIndex(i);
-            else {
-                c->setCurrentIndex(-1);
-                c->setEditText(s);
-            }
+        case Kind::Year:
+            ShowYear(static_cast<QComboBox*>(b.widget), v);
             break;
-        }
         case Kind::CheckYN:
         case Kind::CheckTF: {
             const QString s = v.toString();
@@ -415,7 +365,7 @@ void TCommitteeInfoForm::write(const Binding& b) {
         break;
     case Kind::Zip:
     case Kind::Phone:
-        v = digitsOf(static_cast<QLineEdit*>(b.widget)->text());
+        v = DigitsOf(static_cast<QLineEdit*>(b.widget)->text());
         break;
     case Kind::State:
         v = static_cast<QComboBox*>(b.widget)->currentText();
@@ -423,12 +373,9 @@ void TCommitteeInfoForm::write(const Binding& b) {
     case Kind::Lookup:
         v = static_cast<QComboBox*>(b.widget)->currentData();
         break;
-    case Kind::Year: {
-        bool ok = false;
-        const int year = static_cast<QComboBox*>(b.widget)->currentText().trimmed().toInt(&ok);
-        if (ok) v = year;
+    case Kind::Year:
+        v = YearOf(static_cast<QComboBox*>(b.widget));
         break;
-    }
     case Kind::CheckYN:
         v = static_cast<QCheckBox*>(b.widget)->isChecked() ? QStringLiteral("Y") : QStringLiteral("N");
         break;
@@ -480,7 +427,7 @@ bool TCommitteeInfoForm::zipCodesComplete() {
         if (b.kind != Kind::Zip) continue;
         const qsizetype n = orgs_.text(b.column).size();
         if (n == 0 || n == 5 || n == 9) continue;
-        dm_.prompter().warning(QStringLiteral("Invalid Zip code. Enter five digits, or five digits, a dash and four digits."));
+        dm_.prompter().warning(InvalidZipMessage());
         for (QWidget* p = b.widget; p; p = p->parentWidget()) {
             const int page = pages_->indexOf(p);
             if (page >= 0) {

@@ -4,51 +4,29 @@
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QIntValidator>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <QValidator>
 
 #include "committee/committee_record.h"
 #include "platform/prompter.h"
 #include "platform/sounds.h"
+#include "shell/entry_fields_ui.h"
 #include "shell/opt_data.h"
 #include "store/db_error.h"
+#include "store/entry_rules.h"
 #include "store/helpers.h"
 #include "store/tdm.h"
 
 namespace {
-
-// Turns letters into capitals as they are typed or pasted.
-class UpperCaseValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        input = input.toUpper();
-        return Acceptable;
-    }
-};
-
-QString digitsOf(const QString& s) {
-    QString out;
-    for (const QChar c : s)
-        if (c.isDigit()) out += c;
-    return out;
-}
 
 // The characters of a masked field between two positions, with the unfilled places as blanks.
 QString maskPart(const QLineEdit* e, int from, int length) {
     QString part = e->displayText().mid(from, length);
     part.replace(QLatin1Char('_'), QLatin1Char(' '));
     return part;
-}
-
-// Wide enough for the longest value the mask lets through.
-void fixWidthFor(QWidget* w, const QString& sample) {
-    w->setFixedWidth(w->fontMetrics().horizontalAdvance(sample) + 24);
 }
 
 // A group's rows: a label in the first column and its field (or a line of fields) beside it.
@@ -64,23 +42,7 @@ public:
     Rows& row(const QString& label, QWidget* field) { return line({{label, field}}); }
     // Several labelled fields side by side; fields of a fixed width keep it.
     Rows& line(const QList<std::pair<QString, QWidget*>>& items, QWidget* after = nullptr) {
-        auto* box = new QHBoxLayout;
-        bool stretches = false;
-        for (int i = 0; i < items.size(); ++i) {
-            const auto& [label, field] = items[i];
-            if (i == 0)
-                layout_->addWidget(labelFor(label, field), row_, 0);
-            else {
-                box->addSpacing(10);
-                box->addWidget(labelFor(label, field));
-            }
-            const bool fixed = field->maximumWidth() < QWIDGETSIZE_MAX;
-            box->addWidget(field, fixed ? 0 : 1);
-            stretches = stretches || !fixed;
-        }
-        if (after) box->addWidget(after);
-        if (!stretches) box->addStretch(1);
-        layout_->addLayout(box, row_++, 1);
+        AddFieldLine(layout_, row_++, items, after, 10);
         return *this;
     }
     // A widget under the fields, in the field column.
@@ -90,12 +52,6 @@ public:
     }
 
 private:
-    static QLabel* labelFor(const QString& text, QWidget* field) {
-        auto* l = new QLabel(text);
-        l->setBuddy(field);
-        return l;
-    }
-
     QGridLayout* layout_;
     int row_ = 0;
 };
@@ -183,16 +139,16 @@ void TNameEntryForm::build() {
                 .row(QStringLiteral("&Occupation"), textEdit(QStringLiteral("OCCUPATION"), true));
         } else if (title == QLatin1String("Extra Info")) {
             QLineEdit* fax = textEdit(QStringLiteral("FAXPHONE"), false);
-            fixWidthFor(fax, QStringLiteral("(000)000-00000"));
+            FixWidthFor(fax, QStringLiteral("(000)000-00000"));
             QList<std::pair<QString, QWidget*>> users;
             for (const QString& c :
                  {QStringLiteral("USER1"), QStringLiteral("USER2"), QStringLiteral("USER3")}) {
                 QLineEdit* u = textEdit(c, false);
-                fixWidthFor(u, QStringLiteral("MMMMMMMMM"));
+                FixWidthFor(u, QStringLiteral("MMMMMMMMM"));
                 users.append({QStringLiteral("User ") + c.right(1), u});
             }
             QLineEdit* affiliation = textEdit(QStringLiteral("AFFILIATION"), true);
-            fixWidthFor(affiliation, QStringLiteral("MMMMMMMMMMMMMMM"));
+            FixWidthFor(affiliation, QStringLiteral("MMMMMMMMMMMMMMM"));
             Rows(g)
                 .line({{QStringLiteral("&Fax"), fax},
                        {QStringLiteral("Emai&l"), textEdit(QStringLiteral("EMAIL"), false)}})
@@ -201,7 +157,7 @@ void TNameEntryForm::build() {
         } else if (title == QLatin1String("PAC Info") ||
                    title == QLatin1String("Corporation Commission Info")) {
             QLineEdit* id = textEdit(QStringLiteral("PACID"), true, 10);
-            fixWidthFor(id, QStringLiteral("MMMMMMMMMM"));
+            FixWidthFor(id, QStringLiteral("MMMMMMMMMM"));
             Rows(g).row(title == QLatin1String("PAC Info") ? QStringLiteral("Committee ID")
                                                            : QStringLiteral("ID"),
                         id);
@@ -238,7 +194,7 @@ QLineEdit* TNameEntryForm::zipEdit() {
     auto* e = new QLineEdit;
     // Five digits, then four more if wanted; stored with the dash only when they are there.
     e->setInputMask(QStringLiteral("99999-0000;_"));
-    fixWidthFor(e, QStringLiteral("00000-0000"));
+    FixWidthFor(e, QStringLiteral("00000-0000"));
     bind(QStringLiteral("ZIP"), Kind::Zip, e);
     const Binding b = bindings_.last();
     connect(e, &QLineEdit::textChanged, this, [this, b] { store(b); });
@@ -249,7 +205,7 @@ QLineEdit* TNameEntryForm::phoneEdit() {
     auto* e = new QLineEdit;
     // The area code may be left out; the number is stored with its punctuation.
     e->setInputMask(QStringLiteral("(000)999-9999;_"));
-    fixWidthFor(e, QStringLiteral("(000)000-0000"));
+    FixWidthFor(e, QStringLiteral("(000)000-0000"));
     bind(QStringLiteral("PHONE"), Kind::Phone, e);
     const Binding b = bindings_.last();
     connect(e, &QLineEdit::textChanged, this, [this, b] { store(b); });
@@ -284,7 +240,7 @@ QComboBox* TNameEntryForm::yearCombo() {
     for (int year : CommitteeLists::electionYears()) c->addItem(QString::number(year));
     c->lineEdit()->setValidator(new QIntValidator(1, 9999, c));
     // Room for four digits and the drop-down arrow.
-    fixWidthFor(c, QStringLiteral("0000000"));
+    FixWidthFor(c, QStringLiteral("0000000"));
     bind(QStringLiteral("CANDYEAR"), Kind::Year, c);
     const Binding b = bindings_.last();
     connect(c, &QComboBox::currentTextChanged, this, [this, b] { store(b); });
@@ -310,7 +266,7 @@ void TNameEntryForm::loadValues() {
                 break;
             case Kind::Phone: {
                 // A number stored without its area code fills the places after the parentheses.
-                const QString digits = digitsOf(s);
+                const QString digits = DigitsOf(s);
                 static_cast<QLineEdit*>(b.widget)->setText(
                     digits.size() == 7 ? QStringLiteral("   ") + digits : s);
                 break;
@@ -332,18 +288,9 @@ void TNameEntryForm::loadValues() {
                 c->setCurrentIndex(i < 0 ? 0 : i);
                 break;
             }
-            case Kind::Year: {
-                auto* c = static_cast<QComboBox*>(b.widget);
-                const QString year = v.isNull() ? QString() : QString::number(v.toInt());
-                const int i = c->findText(year);
-                if (i >= 0)
-                    c->setCurrentIndex(i);
-                else {
-                    c->setCurrentIndex(-1);
-                    c->setEditText(year);
-                }
+            case Kind::Year:
+                ShowYear(static_cast<QComboBox*>(b.widget), v);
                 break;
-            }
         }
     }
     loading_ = false;
@@ -379,12 +326,9 @@ void TNameEntryForm::store(const Binding& b) {
         case Kind::Office:
             v = static_cast<QComboBox*>(b.widget)->currentData();
             break;
-        case Kind::Year: {
-            bool ok = false;
-            const int year = static_cast<QComboBox*>(b.widget)->currentText().trimmed().toInt(&ok);
-            if (ok) v = year;
+        case Kind::Year:
+            v = YearOf(static_cast<QComboBox*>(b.widget));
             break;
-        }
     }
     record_.setValue(b.column, v);
 }

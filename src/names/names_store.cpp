@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/prompter.h"
 #include "store/db_error.h"
+#include "store/entry_rules.h"
 #include "store/helpers.h"
 #include "store/tdm.h"
 
@@ -257,10 +258,7 @@ std::optional<NameRecord::Problem> NameRecord::check(Tdm& dm) const {
     };
     const QString zip = text(QStringLiteral("ZIP"));
     if (!zip.isEmpty() && changed(QStringLiteral("ZIP")) && !zipComplete(zip))
-        return Problem{
-            QStringLiteral(
-                "Invalid Zip code. Enter five digits, or five digits, a dash and four digits."),
-            QStringLiteral("ZIP")};
+        return Problem{InvalidZipMessage(), QStringLiteral("ZIP")};
     const QString phone = text(QStringLiteral("PHONE"));
     if (!phone.isEmpty() && changed(QStringLiteral("PHONE")) && !phoneComplete(phone))
         return Problem{
