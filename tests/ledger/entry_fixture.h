@@ -22,6 +22,21 @@
 
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
+// One column of a stored transaction; `column` is a name the test writes.
+inline QVariant TransactColumn(TestEnv& env, const QString& filer, int transId, const QString& column) {
+    return env.value(QStringLiteral("SELECT %1 FROM TRANSACT WHERE FILERID = %2 AND TRANSID = %3")
+                         .arg(column, SqlQuote(filer), QString::number(transId)));
+}
+inline int TransactCount(TestEnv& env, const QString& filer) {
+    return env.value(QStringLiteral("SELECT COUNT(*) FROM TRANSACT WHERE FILERID = ") + SqlQuote(filer)).toInt();
+}
+// An amount the test writes out; one that does not parse fails the test.
+inline Currency ParseMoney(const char* text) {
+    Currency c;
+    EXPECT_TRUE(Currency::parse(QString::fromLatin1(text), &c)) << text;
+    return c;
+}
+
 // Keeps the tests quiet and counts the success tones.
 class EntrySoundCounter : public SoundPlayer {
 public:
@@ -59,42 +74,25 @@ protected:
 
     void addName(int nameId, int nameType, const QString& name, const QString& user4 = QString(),
                  const QString& filer = kFiler) {
-        env.exec(QStringLiteral("INSERT INTO NAMELIST (FILERID, NAMEID, NAMETS, NAMETYPEID, NAME, ADDRESS1, CITY, "
-                                "STATE, ZIP, USER4, MODIFIED_DATE, MODIFIED_USER, DELETED) VALUES (%1, %2, "
-                                "'01/02/2020 03:04:05', %3, %4, '1 ELM ST', 'TUCSON', 'AZ', '85701', %5, "
-                                "'01/02/2020 03:04:05', 'USER', 'F')")
-                     .arg(SqlQuote(filer))
-                     .arg(nameId)
-                     .arg(nameType)
-                     .arg(SqlQuote(name), user4.isNull() ? QStringLiteral("NULL") : SqlQuote(user4)));
+        env.addName(filer, nameId, nameType, name, user4);
+    }
+    // The names the entry tests pick from: an individual, a PAC, a business and a candidate.
+    void addEntryNames() {
+        addName(1, 1, QStringLiteral("SMITH, JOHN"));
+        addName(2, 2, QStringLiteral("BUILDERS PAC"));
+        addName(3, 4, QStringLiteral("ACME PRINTING"));
+        addName(4, 7, QStringLiteral("JONES FOR COUNCIL"));
     }
     // A row as the program stores it, its own master.
     void addRow(int transId, int nameId, int from, int to, const QString& amount, const QDate& date = kInPeriod,
                 const QString& filer = kFiler) {
-        env.exec(QStringLiteral("INSERT INTO TRANSACT (FILERID, TRANSID, TRANSTS, MASTERTRANSID, TRANSDATE, AMOUNT, "
-                                "NAMEID, CREDITACCOUNTID, DEBITACCOUNTID, TRANSMEMO, MODIFIED_DATE, MODIFIED_USER, "
-                                "DELETED) VALUES (%1, %2, '01/02/2020 03:04:05', %2, %3, %4, %5, %6, %7, 'STORED', "
-                                "'01/02/2020 03:04:05', 'USER', 'F')")
-                     .arg(SqlQuote(filer))
-                     .arg(transId)
-                     .arg(SqlDateLiteral(date), amount)
-                     .arg(nameId)
-                     .arg(to)
-                     .arg(from));
+        env.addTransaction(filer, transId, nameId, from, to, amount, date, 0, QStringLiteral("STORED"));
     }
     QVariant column(int transId, const QString& name, const QString& filer = kFiler) {
-        return env.value(QStringLiteral("SELECT %1 FROM TRANSACT WHERE FILERID = %2 AND TRANSID = %3")
-                             .arg(name, SqlQuote(filer))
-                             .arg(transId));
+        return TransactColumn(env, filer, transId, name);
     }
-    int rowCount(const QString& filer = kFiler) {
-        return env.value(QStringLiteral("SELECT COUNT(*) FROM TRANSACT WHERE FILERID = ") + SqlQuote(filer)).toInt();
-    }
-    static Currency money(const char* text) {
-        Currency c;
-        EXPECT_TRUE(Currency::parse(QString::fromLatin1(text), &c)) << text;
-        return c;
-    }
+    int rowCount(const QString& filer = kFiler) { return TransactCount(env, filer); }
+    static Currency money(const char* text) { return ParseMoney(text); }
 
     TestEnv env;
     Tdm* dm = nullptr;

@@ -30,10 +30,7 @@ class EntryFormTest : public EntryTest {
 protected:
     void SetUp() override {
         EntryTest::SetUp();
-        addName(1, 1, QStringLiteral("SMITH, JOHN"));
-        addName(2, 2, QStringLiteral("BUILDERS PAC"));
-        addName(3, 4, QStringLiteral("ACME PRINTING"));
-        addName(4, 7, QStringLiteral("JONES FOR COUNCIL"));
+        addEntryNames();
     }
 
     // Shown and active, so that the cursor moves between the fields as it does for a person.

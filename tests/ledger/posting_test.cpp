@@ -7,6 +7,7 @@
 #include <QtEndian>
 #include <ostream>
 
+#include "entry_fixture.h"
 #include "ledger/open_lists.h"
 #include "ledger/periods.h"
 #include "ledger/posting.h"
@@ -17,7 +18,6 @@
 #include "store/sql_text.h"
 #include "support/test_env.h"
 
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 inline void PrintTo(const Currency& c, std::ostream* os) { *os << c.formattedPlain().toStdString(); }
 
 namespace {
@@ -54,34 +54,17 @@ protected:
     }
 
     void addName(int nameId, const QString& name, const QString& filer = kFiler) {
-        env.exec(QStringLiteral("INSERT INTO NAMELIST (FILERID, NAMEID, NAMETS, NAMETYPEID, NAME, ADDRESS1, CITY, "
-                                "STATE, ZIP, MODIFIED_DATE, MODIFIED_USER, DELETED) VALUES (%1, %2, CURRENT_TIMESTAMP, "
-                                "4, %3, '1 ELM ST', 'TUCSON', 'AZ', '85701', CURRENT_TIMESTAMP, 'USER', 'F')")
-                     .arg(SqlQuote(filer))
-                     .arg(nameId)
-                     .arg(SqlQuote(name)));
+        env.addName(filer, nameId, 4, name);
     }
     // A row written as the program stores it; `master` 0 makes it its own master.
     void addRow(int transId, int from, int to, const QString& amount, const QDate& date = QDate(2025, 3, 1),
                 int master = 0, const QString& filer = kFiler) {
-        env.exec(QStringLiteral("INSERT INTO TRANSACT (FILERID, TRANSID, TRANSTS, MASTERTRANSID, TRANSDATE, AMOUNT, "
-                                "NAMEID, CREDITACCOUNTID, DEBITACCOUNTID, MODIFIED_DATE, MODIFIED_USER, DELETED) "
-                                "VALUES (%1, %2, CURRENT_TIMESTAMP, %3, %4, %5, 1, %6, %7, '01/01/2020', 'USER', 'F')")
-                     .arg(SqlQuote(filer))
-                     .arg(transId)
-                     .arg(master == 0 ? transId : master)
-                     .arg(SqlDateLiteral(date), amount)
-                     .arg(to)
-                     .arg(from));
+        env.addTransaction(filer, transId, 1, from, to, amount, date, master);
     }
     QVariant column(int transId, const QString& name, const QString& filer = kFiler) {
-        return env.value(QStringLiteral("SELECT %1 FROM TRANSACT WHERE FILERID = %2 AND TRANSID = %3")
-                             .arg(name, SqlQuote(filer))
-                             .arg(transId));
+        return TransactColumn(env, filer, transId, name);
     }
-    int rowCount(const QString& filer = kFiler) {
-        return env.value(QStringLiteral("SELECT COUNT(*) FROM TRANSACT WHERE FILERID = %1").arg(SqlQuote(filer))).toInt();
-    }
+    int rowCount(const QString& filer = kFiler) { return TransactCount(env, filer); }
     QString paid(int transId, const QString& filer = kFiler) {
         const QVariant v = column(transId, QStringLiteral("PAID"), filer);
         return v.isNull() ? QStringLiteral("<null>") : v.toString();
@@ -92,11 +75,7 @@ protected:
             if (m.kind == Prompter::Kind::Error) out << m.text;
         return out;
     }
-    static Currency dollars(const char* text) {
-        Currency c;
-        EXPECT_TRUE(Currency::parse(QString::fromLatin1(text), &c)) << text;
-        return c;
-    }
+    static Currency dollars(const char* text) { return ParseMoney(text); }
 
     TestEnv env;
     Tdm* dm = nullptr;

@@ -14,10 +14,7 @@ class TransactionEntryTest : public EntryTest {
 protected:
     void SetUp() override {
         EntryTest::SetUp();
-        addName(1, 1, QStringLiteral("SMITH, JOHN"));
-        addName(2, 2, QStringLiteral("BUILDERS PAC"));
-        addName(3, 4, QStringLiteral("ACME PRINTING"));
-        addName(4, 7, QStringLiteral("JONES FOR COUNCIL"));
+        addEntryNames();
         addName(5, 1, QStringLiteral("ROE, ANN"), QString(), kOtherFiler);
     }
 

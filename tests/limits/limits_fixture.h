@@ -36,31 +36,14 @@ protected:
     // USER4 null when `user4` is a null QString.
     void addName(int nameId, int nameType, const QString& name, const QString& user4,
                  const QString& filer = kFiler) {
-        env.exec(QStringLiteral("INSERT INTO NAMELIST (FILERID, NAMEID, NAMETS, NAMETYPEID, NAME, ADDRESS1, CITY, "
-                                "STATE, ZIP, USER4, MODIFIED_DATE, MODIFIED_USER, DELETED) VALUES (%1, %2, "
-                                "CURRENT_TIMESTAMP, %3, %4, '1 ELM ST', 'TUCSON', 'AZ', '85701-0000', %5, "
-                                "CURRENT_TIMESTAMP, 'USER', 'F')")
-                     .arg(SqlQuote(filer))
-                     .arg(nameId)
-                     .arg(nameType)
-                     .arg(SqlQuote(name), user4.isNull() ? QStringLiteral("NULL") : SqlQuote(user4)));
+        env.addName(filer, nameId, nameType, name, user4);
     }
 
     // Money moving from account `from` to account `to`; amounts are written as the program
     // stores them (floating dollars).
     void addTransaction(int nameId, const QDate& date, const QString& amount, int from, int to,
                         const QString& filer = kFiler) {
-        const int transId = ++transIds_[filer];
-        env.exec(QStringLiteral("INSERT INTO TRANSACT (FILERID, TRANSID, TRANSTS, MASTERTRANSID, TRANSDATE, AMOUNT, "
-                                "NAMEID, CREDITACCOUNTID, DEBITACCOUNTID, MODIFIED_DATE, MODIFIED_USER, DELETED) "
-                                "VALUES (%1, %2, CURRENT_TIMESTAMP, %2, %3, %4, %5, %6, %7, CURRENT_TIMESTAMP, "
-                                "'USER', 'F')")
-                     .arg(SqlQuote(filer))
-                     .arg(transId)
-                     .arg(SqlDateLiteral(date), amount)
-                     .arg(nameId)
-                     .arg(to)
-                     .arg(from));
+        env.addTransaction(filer, ++transIds_[filer], nameId, from, to, amount, date);
     }
     void receive(int nameId, const QString& amount, int incomeAccount, const QDate& date = QDate(2025, 3, 1),
                  const QString& filer = kFiler) {

@@ -52,32 +52,17 @@ protected:
     }
 
     void addName(int nameId, int nameType, const QString& name, const QString& filer = kFiler) {
-        env.exec(
-            QStringLiteral(
-                "INSERT INTO NAMELIST (FILERID, NAMEID, NAMETS, NAMETYPEID, NAME, ADDRESS1, CITY, "
-                "STATE, ZIP, PHONE, MODIFIED_DATE, MODIFIED_USER, DELETED) VALUES (%1, %2, "
-                "'01/02/2020 03:04:05', %3, %4, '1 ELM ST', 'TUCSON', 'AZ', '85701', '5205551234', "
-                "'01/02/2020 03:04:05', 'USER', 'F')")
-                .arg(SqlQuote(filer))
-                .arg(nameId)
-                .arg(nameType)
-                .arg(SqlQuote(name)));
+        env.addName(filer, nameId, nameType, name);
+        env.exec(QStringLiteral("UPDATE NAMELIST SET PHONE = '5205551234' WHERE FILERID = %1 AND NAMEID = %2")
+                     .arg(SqlQuote(filer), QString::number(nameId)));
     }
 
     // A contribution naming `nameId`, or with `nameId` only as its candidate.
     void addTransaction(int transId, int nameId, bool asCandidate = false,
                         const QString& filer = kFiler) {
-        env.exec(QStringLiteral("INSERT INTO TRANSACT (FILERID, TRANSID, TRANSTS, MASTERTRANSID, "
-                                "TRANSDATE, AMOUNT, "
-                                "NAMEID, CANDIDATEID, CREDITACCOUNTID, DEBITACCOUNTID, "
-                                "MODIFIED_DATE, MODIFIED_USER, "
-                                "DELETED) VALUES (%1, %2, CURRENT_TIMESTAMP, %2, '03/01/2024', 50, "
-                                "%3, %4, 100, 210, "
-                                "CURRENT_TIMESTAMP, 'USER', 'F')")
-                     .arg(SqlQuote(filer))
-                     .arg(transId)
-                     .arg(asCandidate ? 0 : nameId)
-                     .arg(asCandidate ? nameId : 0));
+        env.addTransaction(filer, transId, asCandidate ? 0 : nameId, 210, 100, 50.0, QDate(2024, 3, 1));
+        env.exec(QStringLiteral("UPDATE TRANSACT SET CANDIDATEID = %1 WHERE FILERID = %2 AND TRANSID = %3")
+                     .arg(QString::number(asCandidate ? nameId : 0), SqlQuote(filer), QString::number(transId)));
     }
 
     QVariant stored(int nameId, const QString& column, const QString& filer = kFiler) {

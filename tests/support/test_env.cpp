@@ -120,3 +120,33 @@ void TestEnv::addCommittee(const QString& filerId, const QString& name, int type
                         "'AZ', '85701', 'CHAIR', 'TREASURER', CURRENT_TIMESTAMP, 'USER', 'F')")
              .arg(SqlQuote(filerId), QString::number(type), SqlQuote(name)));
 }
+
+namespace {
+const QString kStamp = QStringLiteral("'01/02/2020 03:04:05'");
+
+QString quotedOrNull(const QString& text) { return text.isNull() ? QStringLiteral("NULL") : SqlQuote(text); }
+}  // namespace
+
+void TestEnv::addName(const QString& filerId, int nameId, int nameType, const QString& name,
+                      const QString& user4) {
+    exec(QStringLiteral("INSERT INTO NAMELIST (FILERID, NAMEID, NAMETS, NAMETYPEID, NAME, ADDRESS1, CITY, STATE, "
+                        "ZIP, USER4, MODIFIED_DATE, MODIFIED_USER, DELETED) VALUES (%1, %2, %3, %4, %5, "
+                        "'1 ELM ST', 'TUCSON', 'AZ', '85701', %6, %3, 'USER', 'F')")
+             .arg(SqlQuote(filerId), QString::number(nameId), kStamp, QString::number(nameType), SqlQuote(name),
+                  quotedOrNull(user4)));
+}
+
+void TestEnv::addTransaction(const QString& filerId, int transId, int nameId, int from, int to,
+                             const QString& amount, const QDate& date, int masterId, const QString& memo) {
+    exec(QStringLiteral("INSERT INTO TRANSACT (FILERID, TRANSID, TRANSTS, MASTERTRANSID, TRANSDATE, AMOUNT, NAMEID, "
+                        "CREDITACCOUNTID, DEBITACCOUNTID, TRANSMEMO, MODIFIED_DATE, MODIFIED_USER, DELETED) VALUES "
+                        "(%1, %2, %3, %4, %5, %6, %7, %8, %9, %10, %3, 'USER', 'F')")
+             .arg(SqlQuote(filerId), QString::number(transId), kStamp,
+                  QString::number(masterId == 0 ? transId : masterId), SqlDateLiteral(date), amount,
+                  QString::number(nameId), QString::number(to), QString::number(from), quotedOrNull(memo)));
+}
+
+void TestEnv::addTransaction(const QString& filerId, int transId, int nameId, int from, int to, double amount,
+                             const QDate& date, int masterId, const QString& memo) {
+    addTransaction(filerId, transId, nameId, from, to, QString::number(amount, 'g', 15), date, masterId, memo);
+}

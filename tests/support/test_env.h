@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 #include <QTemporaryDir>
 #include <QVariant>
@@ -34,6 +35,19 @@ public:
 
     // A committee row with the required columns filled.
     void addCommittee(const QString& filerId, const QString& name, int type = 1);
+    // A name row with the required columns filled (1 ELM ST, TUCSON, AZ 85701), stamped
+    // 01/02/2020 03:04:05; USER4 is null when `user4` is a null QString.
+    void addName(const QString& filerId, int nameId, int nameType, const QString& name,
+                 const QString& user4 = QString());
+    // A transaction row as the program stores it, money moving from account `from` to account
+    // `to`, stamped 01/02/2020 03:04:05. `amount` is pasted as given (the program stores floating
+    // dollars); `masterId` 0 makes the row its own master; TRANSMEMO is null when `memo` is.
+    void addTransaction(const QString& filerId, int transId, int nameId, int from, int to,
+                        const QString& amount, const QDate& date, int masterId = 0,
+                        const QString& memo = QString());
+    void addTransaction(const QString& filerId, int transId, int nameId, int from, int to,
+                        double amount, const QDate& date, int masterId = 0,
+                        const QString& memo = QString());
 
 private:
     QTemporaryDir dir_;
