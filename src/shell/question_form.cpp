@@ -22,12 +22,12 @@ TQuestionForm::TQuestionForm(const QString& text, int buttons, QWidget* parent) 
     top->addWidget(icon, 0, Qt::AlignTop);
     top->addWidget(message, 1);
 
-    struct Spec {
+    struct ButtonDef {
         int bit;
         int result;
         const char* caption;
     };
-    const Spec specs[] = {
+    const ButtonDef buttonDefs[] = {
         {Prompter::QbYes, Prompter::QrYes, "&Yes"},
         {Prompter::QbNo, Prompter::QrNo, "&No"},
         {Prompter::QbYesToAll, Prompter::QrYesToAll, "Yes to &All"},
@@ -36,7 +36,7 @@ TQuestionForm::TQuestionForm(const QString& text, int buttons, QWidget* parent) 
     };
     auto* row = new QHBoxLayout;
     row->addStretch(1);
-    for (const Spec& s : specs) {
+    for (const ButtonDef& s : buttonDefs) {
         if (s.bit != 0 && !(buttons & s.bit)) continue;
         auto* b = new QPushButton(QString::fromLatin1(s.caption), this);
         b->setAutoDefault(false);
